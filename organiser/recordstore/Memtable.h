@@ -18,29 +18,79 @@ class TCustomStreamFormat;
 class TMemTable;
 
 // Field types, in the order of their ordinals (the type names of the table file follow it).
-enum TFieldType {
-    ftUnknown, ftString, ftSmallint, ftInteger, ftWord, ftBoolean, ftFloat, ftCurrency, ftBCD,
-    ftDate, ftTime, ftDateTime, ftBytes, ftVarBytes, ftAutoInc, ftBlob, ftMemo, ftGraphic,
-    ftFmtMemo, ftParadoxOle, ftDBaseOle, ftTypedBinary, ftCursor
+enum TFieldType
+{
+    ftUnknown,
+    ftString,
+    ftSmallint,
+    ftInteger,
+    ftWord,
+    ftBoolean,
+    ftFloat,
+    ftCurrency,
+    ftBCD,
+    ftDate,
+    ftTime,
+    ftDateTime,
+    ftBytes,
+    ftVarBytes,
+    ftAutoInc,
+    ftBlob,
+    ftMemo,
+    ftGraphic,
+    ftFmtMemo,
+    ftParadoxOle,
+    ftDBaseOle,
+    ftTypedBinary,
+    ftCursor
 };
 constexpr int FieldTypeCount = ftCursor + 1;
 
-enum TFieldKind { fkData, fkCalculated, fkLookup, fkInternalCalc, fkAggregate };
+enum TFieldKind
+{
+    fkData,
+    fkCalculated,
+    fkLookup,
+    fkInternalCalc,
+    fkAggregate
+};
 constexpr int FieldKindCount = fkAggregate + 1;
 
-enum TIndexOption { ixPrimary, ixUnique, ixDescending, ixCaseInsensitive };
+enum TIndexOption
+{
+    ixPrimary,
+    ixUnique,
+    ixDescending,
+    ixCaseInsensitive
+};
 using TIndexOptions = TSet<TIndexOption>;
 
-enum TMemTableCompareOption {
-    mtcoDescending, mtcoCaseInsensitive, mtcoPartialKey, mtcoIgnoreNullKey, mtcoIgnoreLocale,
-    mtcoUnique, mtcoNonMaintained
+enum TMemTableCompareOption
+{
+    mtcoDescending,
+    mtcoCaseInsensitive,
+    mtcoPartialKey,
+    mtcoIgnoreNullKey,
+    mtcoIgnoreLocale,
+    mtcoUnique,
+    mtcoNonMaintained
 };
 using TMemTableCompareOptions = TSet<TMemTableCompareOption>;
 
-enum TLocateOption { loCaseInsensitive, loPartialKey };
+enum TLocateOption
+{
+    loCaseInsensitive,
+    loPartialKey
+};
 using TLocateOptions = TSet<TLocateOption>;
 
-enum TDataSetState { dsInactive, dsBrowse, dsEdit, dsInsert };
+enum TDataSetState
+{
+    dsInactive,
+    dsBrowse,
+    dsEdit,
+    dsInsert
+};
 
 struct TFieldDef
 {
@@ -64,7 +114,13 @@ QString fieldKindName(TFieldKind kind);
 
 // How a value of each type is held: bytes, a 64-bit integer (integers, booleans, day numbers,
 // milliseconds, currency in ten-thousandths) or a double.
-enum class TStorage : std::uint8_t { Bytes, Int, Bool, Double };
+enum class TStorage : std::uint8_t
+{
+    Bytes,
+    Int,
+    Bool,
+    Double
+};
 TStorage storageOf(TFieldType type);
 bool isTextType(TFieldType type);
 bool isBlobType(TFieldType type); // types that cannot be compared or indexed
@@ -183,8 +239,8 @@ class TMemCommon
 public:
     ~TMemCommon();
     std::recursive_mutex lock;
-    std::vector<char*> records;          // by record id; null where the id is free
-    std::vector<std::uint32_t> freeIds;  // last freed on top
+    std::vector<char*> records;         // by record id; null where the id is free
+    std::vector<std::uint32_t> freeIds; // last freed on top
     std::size_t count = 0;
     std::uint32_t addRecord(char* data);
     void removeRecord(std::uint32_t id);
@@ -277,7 +333,9 @@ public:
     void loadReopen();
     void loadReplaceIndexDefs();
     void loadAddIndexDef(const TIndexDef& def);
-    void loadBegin(std::size_t expectedRecords);
+    // A load starts once the signature and version were read, and always ends with loadFinish.
+    void loadBegin();
+    void loadReserve(std::size_t expectedRecords);
     TRecordBuffer& loadBuffer() { return m_loadBuffer; }
     void loadAppendRecord();
     // Rebuilds every index (throws on a duplicate key in a unique index).
@@ -311,7 +369,8 @@ private:
     int compareKeys(const char* key, const char* rec, const TMemFieldList& fields,
                     bool* partial = nullptr) const;
     const char* currentData() const;
-    void setCursor(int pos);
+    const TFieldValue* readFieldValue(int field) const;
+    TFieldValue& writeFieldValue(int field);
 
     QString m_name;
     std::vector<TFieldDef> m_fieldDefs;
@@ -335,5 +394,8 @@ private:
     int m_controlsDisabled = 0;
     bool m_maintenanceSuspended = false;
     TRecordBuffer m_loadBuffer;
+    mutable TFieldValue m_readScratch;
+    bool m_loadFieldsReplaced = false;
+    int m_firstLoadedId = -1;
     std::int64_t m_autoInc = 0;
 };

@@ -26,9 +26,9 @@ const TFormatSettings& settings();
 // For tests and for the rare caller that needs other conventions for a while.
 void setSettings(const TFormatSettings& s);
 
-QString dateToStr(TDateTime value);                 // "25/12/2004"
-QString timeToStr(TDateTime value);                 // long time, "9.30.00"
-QString dateTimeToStr(TDateTime value);             // date, blank, time (time left out at midnight)
+QString dateToStr(TDateTime value);     // "25/12/2004"
+QString timeToStr(TDateTime value);     // long time, "9.30.00"
+QString dateTimeToStr(TDateTime value); // date, blank, time (time left out at midnight)
 
 // Text to value; nothing when the text is not a valid date or time of day.
 std::optional<TDateTime> tryStrToDate(const QString& text);

@@ -4,8 +4,7 @@
 #include <initializer_list>
 
 // A small set of enumeration values, one bit each (the enumerations here have few members).
-template <typename E>
-class TSet
+template <typename E> class TSet
 {
 public:
     constexpr TSet() = default;

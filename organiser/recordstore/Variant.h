@@ -10,7 +10,17 @@
 class TVariant
 {
 public:
-    enum class Kind { Unassigned, Null, Boolean, Integer, Float, DateTime, String, Array };
+    enum class Kind
+    {
+        Unassigned,
+        Null,
+        Boolean,
+        Integer,
+        Float,
+        DateTime,
+        String,
+        Array
+    };
 
     TVariant() = default;
     TVariant(bool v) : m_kind(Kind::Boolean), m_int(v) {}
