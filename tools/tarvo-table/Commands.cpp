@@ -1,0 +1,52 @@
+#include "Commands.h"
+
+#include "JsonDump.h"
+#include "Memtable.h"
+#include "TableFormats.h"
+
+#include <QFileInfo>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+// A fresh, closed table filled from the file: the file brings its own fields and indexes.
+// The table is named after the file, so that errors name it as the user knows it.
+std::unique_ptr<TMemTable> loadTable(const QString& path)
+{
+    auto table = std::make_unique<TMemTable>(QFileInfo(path).completeBaseName());
+    TBinaryStreamFormat format;
+    tableformats::configureSaveFormat(format);
+    table->LoadFromFileViaFormat(path, &format);
+    return table;
+}
+
+} // namespace
+
+bool dumpTable(const DumpRequest& request)
+{
+    const auto table = loadTable(request.file);
+    if (request.sort) {
+        TMemTableCompareOptions options;
+        if (request.caseInsensitive)
+            options << mtcoCaseInsensitive;
+        table->SortOn(request.sortFields, options);
+    }
+    return writeTableJson(*table, stdout);
+}
+
+void resaveTable(const QString& in, const QString& out)
+{
+    const auto table = loadTable(in);
+    TBinaryStreamFormat format;
+    tableformats::configureSaveFormat(format);
+    table->SaveToFileViaFormat(out, &format);
+}
+
+void exportCsv(const QString& in, const QString& out)
+{
+    const auto table = loadTable(in);
+    TCSVStreamFormat format;
+    tableformats::configureSaveFormatCSV(format);
+    table->SaveToFileViaFormat(out, &format);
+}
