@@ -1,5 +1,5 @@
 if(TARVO_SANITIZE)
-  set(_san -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  set(_san -fsanitize=address,undefined,float-cast-overflow -fno-sanitize-recover=undefined,float-cast-overflow -fno-omit-frame-pointer)
   add_compile_options(${_san})
-  add_link_options(-fsanitize=address,undefined)
+  add_link_options(-fsanitize=address,undefined,float-cast-overflow)
 endif()

@@ -1,5 +1,7 @@
 #include "DateTime.h"
 
+#include "Numbers.h"
+
 #include <cmath>
 
 namespace {
@@ -40,13 +42,15 @@ TDateTime fromQDateTime(const QDateTime& dt)
 
 std::int32_t dateDay(TDateTime value)
 {
-    return std::int32_t(std::trunc(value));
+    return numbers::trunc32(value);
 }
 
 std::int32_t timeMsecs(TDateTime value)
 {
+    if (!std::isfinite(value))
+        return 0;
     const double frac = std::fabs(value - std::trunc(value));
-    auto ms = std::int64_t(std::llround(frac * MSecsPerDay));
+    auto ms = numbers::round64(frac * MSecsPerDay);
     if (ms >= MSecsPerDay)
         ms = 0;
     return std::int32_t(ms);

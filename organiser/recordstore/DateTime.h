@@ -11,6 +11,9 @@ using TDateTime = double;
 namespace datetime {
 
 constexpr std::int32_t MSecsPerDay = 86400000;
+// 1 January 100 and the day after 31 December 9999: the calendar's range.
+constexpr double MinDateTime = -657434.0;
+constexpr double MaxDateTime = 2958466.0;
 
 // Day number of a calendar date (30/12/1899 is 0).
 std::int32_t dayNumber(const QDate& date);

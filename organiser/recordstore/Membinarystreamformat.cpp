@@ -4,6 +4,8 @@
 #include "Cp1252.h"
 #include "Memtable.h"
 
+#include "Numbers.h"
+
 #include <cmath>
 #include <cstring>
 
@@ -268,7 +270,7 @@ void readFieldValues(TBinaryReader& r, TMemTable& table, int version, TRecordBuf
             break;
         case ftCurrency:
         case ftBCD:
-            v.i = std::llround(r.readNumber() * 10000.0);
+            v.i = numbers::round64(r.readNumber() * 10000.0);
             break;
         case ftDate:
         case ftTime:
@@ -278,6 +280,9 @@ void readFieldValues(TBinaryReader& r, TMemTable& table, int version, TRecordBuf
                 v.null = true;
                 break;
             }
+            // Outside the first to the last day of the calendar the file is damaged.
+            if (!(n >= datetime::MinDateTime && n < datetime::MaxDateTime))
+                throw EStreamError(QStringLiteral("Invalid property value"));
             if (type == ftDate)
                 v.i = datetime::dateDay(n);
             else if (type == ftTime)

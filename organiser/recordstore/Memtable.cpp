@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -15,9 +16,13 @@ namespace {
 const QString RowOrderName = QStringLiteral("__MT__ROWORDER");
 const QString SortIndexName = QStringLiteral("__MT__DEFSORT");
 
-// Record block: u32 post sequence (0 = unchanged since the load), null bits, fixed fieldSlots,
-// one u32 length per text field, then the texts one after another.
+// Record block: u32 post sequence (0 = unchanged since the load; the top bit marks a record in
+// a shared block), null bits, fixed slots, one u32 length per text field, then the texts one
+// after another.
 constexpr std::uint32_t HeaderSize = 4;
+constexpr std::uint32_t SharedBit = 0x80000000u;
+constexpr std::uint32_t SequenceMask = 0x7FFFFFFFu;
+constexpr std::size_t SharedBlockSize = 1 << 20;
 
 std::uint32_t readU32(const char* p)
 {
@@ -52,6 +57,16 @@ int compareBytes(std::string_view a, std::string_view b, bool caseInsensitive)
 template <typename T> int compareValues(T a, T b)
 {
     return a < b ? -1 : (b < a ? 1 : 0);
+}
+
+// A NaN read from a file sorts after every number, so the order stays total.
+int compareDoubles(double a, double b)
+{
+    const bool na = std::isnan(a);
+    const bool nb = std::isnan(b);
+    if (na || nb)
+        return na == nb ? 0 : (na ? 1 : -1);
+    return compareValues(a, b);
 }
 
 TMemTableCompareOptions indexOptionsToCompare(TIndexOptions o)
@@ -153,23 +168,57 @@ std::uint32_t TMemCommon::addRecord(char* data)
     return id;
 }
 
+void TMemCommon::release(char* data)
+{
+    if (data && !(readU32(data) & SharedBit))
+        std::free(data);
+}
+
 void TMemCommon::removeRecord(std::uint32_t id)
 {
     std::lock_guard guard(lock);
-    std::free(records[id]);
+    release(records[id]);
     records[id] = nullptr;
     freeIds.push_back(id);
     --count;
+}
+
+void TMemCommon::replaceRecord(std::uint32_t id, char* data)
+{
+    std::lock_guard guard(lock);
+    release(records[id]);
+    records[id] = data;
 }
 
 void TMemCommon::clear()
 {
     std::lock_guard guard(lock);
     for (char* r : records)
-        std::free(r);
+        release(r);
     records.clear();
     freeIds.clear();
     count = 0;
+    m_blocks.clear();
+    m_blockUsed = m_blockSize = 0;
+}
+
+char* TMemCommon::allocate(std::size_t size, bool shared)
+{
+    if (!shared || size > SharedBlockSize / 4) {
+        char* p = static_cast<char*>(std::malloc(size));
+        if (!p)
+            throw std::bad_alloc();
+        return p;
+    }
+    size = (size + 7) & ~std::size_t(7);
+    if (m_blocks.empty() || m_blockUsed + size > m_blockSize) {
+        m_blocks.push_back(std::make_unique_for_overwrite<char[]>(SharedBlockSize));
+        m_blockSize = SharedBlockSize;
+        m_blockUsed = 0;
+    }
+    char* p = m_blocks.back().get() + m_blockUsed;
+    m_blockUsed += size;
+    return p;
 }
 
 bool TMemFieldList::sameFields(const TMemFieldList& other) const
@@ -265,7 +314,7 @@ void TMemTable::buildLayout()
     m_layout = std::move(layout);
 }
 
-char* TMemTable::packRecord(const TRecordBuffer& values, std::uint32_t sequence) const
+char* TMemTable::packRecord(const TRecordBuffer& values, std::uint32_t sequence, bool shared)
 {
     const Layout& L = *m_layout;
     std::size_t size = L.textsOffset;
@@ -273,11 +322,10 @@ char* TMemTable::packRecord(const TRecordBuffer& values, std::uint32_t sequence)
         if (L.fieldSlots[f].kind == Layout::Kind::Bytes && !values[f].null)
             size += values[f].s.size();
     }
-    char* rec = static_cast<char*>(std::malloc(size));
-    if (!rec)
-        throw std::bad_alloc();
+    const bool inBlock = shared && size <= SharedBlockSize / 4;
+    char* rec = m_common.allocate(size, inBlock);
     std::memset(rec, 0, L.textsOffset);
-    writeU32(rec, sequence);
+    writeU32(rec, sequence | (inBlock ? SharedBit : 0));
     std::uint32_t textPos = L.textsOffset;
     for (std::size_t f = 0; f < L.fieldSlots.size(); ++f) {
         const TFieldValue& v = values[f];
@@ -357,7 +405,7 @@ int TMemTable::compareKeys(const char* key, const char* rec, const TMemFieldList
         } else {
             switch (L.fieldSlots[f].kind) {
             case Layout::Kind::Double:
-                c = compareValues(L.getDouble(key, f), L.getDouble(rec, f));
+                c = compareDoubles(L.getDouble(key, f), L.getDouble(rec, f));
                 break;
             case Layout::Kind::Bytes: {
                 const std::string_view k = L.getBytes(key, f);
@@ -723,8 +771,7 @@ void TMemTable::Post()
             // Put back after the record data is replaced, below.
             index->Valid = false;
         }
-        std::free(m_common.records[id]);
-        m_common.records[id] = data;
+        m_common.replaceRecord(id, data);
         for (auto& index : m_indexes.list) {
             if (index->IsRowOrder || index->Valid)
                 continue;
@@ -901,7 +948,7 @@ bool TMemTable::Locate(const QString& fields, const TVariant& values, TLocateOpt
 void TMemTable::fullBuild(TMemIndex& index)
 {
     const auto& recs = m_common.records;
-    std::sort(index.ids.begin(), index.ids.end(), [&](std::uint32_t a, std::uint32_t b) {
+    const auto less = [&](std::uint32_t a, std::uint32_t b) {
         const char* ra = recs[a];
         const char* rb = recs[b];
         const int c = compareKeys(ra, rb, index.Fields);
@@ -909,14 +956,18 @@ void TMemTable::fullBuild(TMemIndex& index)
             return c < 0;
         // Equal keys: records unchanged since the load first, in id order; then the ones
         // added or changed since, in the order they were posted.
-        const std::uint32_t sa = readU32(ra);
-        const std::uint32_t sb = readU32(rb);
+        const std::uint32_t sa = readU32(ra) & SequenceMask;
+        const std::uint32_t sb = readU32(rb) & SequenceMask;
         if ((sa == 0) != (sb == 0))
             return sa == 0;
         if (sa != sb)
             return sa < sb;
         return a < b;
-    });
+    };
+    // Files are saved in their sort order, so after a load the records usually stand in it
+    // already; one pass finds that out.
+    if (!std::is_sorted(index.ids.begin(), index.ids.end(), less))
+        std::sort(index.ids.begin(), index.ids.end(), less);
     index.Valid = true;
 }
 
@@ -1067,7 +1118,7 @@ void TMemTable::loadReserve(std::size_t expectedRecords)
 
 void TMemTable::loadAppendRecord()
 {
-    char* data = packRecord(m_loadBuffer, 0);
+    char* data = packRecord(m_loadBuffer, 0, true);
     const std::uint32_t id = m_common.addRecord(data);
     m_rowOrder->ids.push_back(id);
     for (auto& index : m_indexes.list) {

@@ -234,6 +234,8 @@ public:
 };
 
 // The record list shared by the cursor and the indexes; a record is one block of memory.
+// Records read from a file are packed into large shared blocks (freed with the list); records
+// posted later have blocks of their own.
 class TMemCommon
 {
 public:
@@ -244,7 +246,15 @@ public:
     std::size_t count = 0;
     std::uint32_t addRecord(char* data);
     void removeRecord(std::uint32_t id);
+    void replaceRecord(std::uint32_t id, char* data);
     void clear();
+    char* allocate(std::size_t size, bool shared);
+    static void release(char* data);
+
+private:
+    std::vector<std::unique_ptr<char[]>> m_blocks;
+    std::size_t m_blockUsed = 0;
+    std::size_t m_blockSize = 0;
 };
 
 // A record table: fields by name, a cursor over the current index, sorting, searching and
@@ -360,7 +370,7 @@ private:
     void createIndexesFromDefs();
     void dropAllIndexesButRowOrder();
     TMemFieldList parseFieldList(const QString& fields, TMemTableCompareOptions options) const;
-    char* packRecord(const TRecordBuffer& values, std::uint32_t sequence) const;
+    char* packRecord(const TRecordBuffer& values, std::uint32_t sequence, bool shared = false);
     void unpackRecord(const char* data, TRecordBuffer& values) const;
     void fullBuild(TMemIndex& index);
     std::size_t insertPosition(const TMemIndex& index, const char* data) const;

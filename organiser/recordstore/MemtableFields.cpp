@@ -2,7 +2,9 @@
 #include "Memtable.h"
 #include "RegionalSettings.h"
 
+#include "Numbers.h"
 #include <array>
+
 #include <cmath>
 
 namespace {
@@ -190,7 +192,7 @@ void TField::convertText(QByteArray bytes, TFieldValue& v) const
                 QStringLiteral("'%1' is not a valid floating point value").arg(text));
         v.null = false;
         if (isCurrencyType(m_type))
-            v.i = std::llround(d * 10000.0);
+            v.i = numbers::round64(d * 10000.0);
         else
             v.d = d;
         return;
@@ -223,7 +225,7 @@ void TField::convertDateTime(TDateTime value, TFieldValue& v) const
         return;
     case ftCurrency:
     case ftBCD:
-        v.i = std::llround(value * 10000.0);
+        v.i = numbers::round64(value * 10000.0);
         return;
     case ftBoolean:
         v.i = value != 0;
@@ -233,7 +235,7 @@ void TField::convertDateTime(TDateTime value, TFieldValue& v) const
             convertText(cp1252::fromUnicode(regional::dateTimeToStr(value)), v);
             return;
         }
-        v.i = std::int64_t(std::trunc(value));
+        v.i = numbers::trunc32(value);
         return;
     }
 }
@@ -330,10 +332,10 @@ int TField::AsInteger() const
         return n;
     }
     case TStorage::Double:
-        return int(std::llround(v->d));
+        return numbers::round32(v->d);
     default:
         if (isCurrencyType(m_type))
-            return int(std::llround(double(v->i) / 10000.0));
+            return numbers::round32(double(v->i) / 10000.0);
         return int(v->i);
     }
 }
@@ -446,7 +448,7 @@ void TField::SetAsFloat(double value)
             convertDateTime(value, v);
             break;
         }
-        v.i = isCurrencyType(m_type) ? std::llround(value * 10000.0) : std::llround(value);
+        v.i = isCurrencyType(m_type) ? numbers::round64(value * 10000.0) : numbers::round32(value);
         break;
     }
     writeValue() = std::move(v);

@@ -141,6 +141,15 @@ INSTANTIATE_TEST_SUITE_P(
                     "Invalid property value"},
         DamagedFile{"DateAsString", fileWithRecordGroup(tagged("01 02 00 08 06 01 41 09 09 00")),
                     "Invalid property value"},
+        // A date outside the calendar, or not a number at all, cannot come from a saved table.
+        DamagedFile{"DateBeyondTheCalendar",
+                    fileWithRecordGroup(tagged("01 02 00 08 05 00 00 00 00 00 f9 02 95 20 40 "
+                                               "09 09 00")),
+                    "Invalid property value"},
+        DamagedFile{"DateNotANumber",
+                    fileWithRecordGroup(tagged("01 02 00 08 05 00 00 00 00 00 00 00 c0 ff 7f "
+                                               "09 09 00")),
+                    "Invalid property value"},
         DamagedFile{"IntegerAsNumber",
                     fileWithRecordGroup(tagged("01 02 00 09 09 08 05 00 00 00 00 00 00 00 80 ff "
                                                "3f 00")),
