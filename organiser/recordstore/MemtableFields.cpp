@@ -28,6 +28,37 @@ QString floatText(double v)
     return QString::number(v, 'g', 15);
 }
 
+// Texts read as numbers or truth values, failing with the platform's wording.
+int parseInteger(const QString& text)
+{
+    bool ok = false;
+    const int n = text.trimmed().toInt(&ok);
+    if (!ok)
+        throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    return n;
+}
+
+double parseFloat(const QString& text)
+{
+    bool ok = false;
+    QString t = text.trimmed();
+    t.replace(regional::settings().DecimalSeparator, u'.');
+    const double d = t.toDouble(&ok);
+    if (!ok)
+        throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    return d;
+}
+
+bool parseBoolean(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 || t == QLatin1String("T"))
+        return true;
+    if (t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0 || t == QLatin1String("F"))
+        return false;
+    throw EConvertError(QStringLiteral("'%1' is not a valid boolean value").arg(text));
+}
+
 } // namespace
 
 QString fieldTypeName(TFieldType type)
@@ -168,28 +199,14 @@ void TField::convertText(QByteArray bytes, TFieldValue& v) const
         convertDateTime(*dt, v);
         return;
     }
-    case ftBoolean: {
-        const QString t = text.trimmed();
-        if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 || t == QLatin1String("T"))
-            v.i = 1;
-        else if (t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0 ||
-                 t == QLatin1String("F"))
-            v.i = 0;
-        else
-            throw EConvertError(QStringLiteral("'%1' is not a valid boolean value").arg(text));
+    case ftBoolean:
+        v.i = parseBoolean(text);
         v.null = false;
         return;
-    }
     case ftFloat:
     case ftCurrency:
     case ftBCD: {
-        bool ok = false;
-        QString t = text.trimmed();
-        t.replace(regional::settings().DecimalSeparator, u'.');
-        const double d = t.toDouble(&ok);
-        if (!ok)
-            throw EConvertError(
-                QStringLiteral("'%1' is not a valid floating point value").arg(text));
+        const double d = parseFloat(text);
         v.null = false;
         if (isCurrencyType(m_type))
             v.i = numbers::round64(d * 10000.0);
@@ -197,15 +214,10 @@ void TField::convertText(QByteArray bytes, TFieldValue& v) const
             v.d = d;
         return;
     }
-    default: {
-        bool ok = false;
-        const int n = text.trimmed().toInt(&ok);
-        if (!ok)
-            throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    default:
+        v.i = parseInteger(text);
         v.null = false;
-        v.i = n;
         return;
-    }
     }
 }
 
@@ -323,14 +335,8 @@ int TField::AsInteger() const
     if (!v || v->null)
         return 0;
     switch (storageOf(m_type)) {
-    case TStorage::Bytes: {
-        bool ok = false;
-        const QString text = AsString();
-        const int n = text.trimmed().toInt(&ok);
-        if (!ok)
-            throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
-        return n;
-    }
+    case TStorage::Bytes:
+        return parseInteger(AsString());
     case TStorage::Double:
         return numbers::round32(v->d);
     default:
@@ -367,16 +373,8 @@ bool TField::AsBoolean() const
     if (!v || v->null)
         return false;
     switch (storageOf(m_type)) {
-    case TStorage::Bytes: {
-        const QString text = AsString().trimmed();
-        if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 ||
-            text == QLatin1String("T"))
-            return true;
-        if (text.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0 ||
-            text == QLatin1String("F"))
-            return false;
-        throw EConvertError(QStringLiteral("'%1' is not a valid boolean value").arg(text));
-    }
+    case TStorage::Bytes:
+        return parseBoolean(AsString());
     case TStorage::Double:
         return v->d != 0;
     default:
@@ -408,16 +406,8 @@ double TField::AsFloat() const
     if (!v || v->null)
         return 0;
     switch (storageOf(m_type)) {
-    case TStorage::Bytes: {
-        bool ok = false;
-        QString text = AsString().trimmed();
-        text.replace(regional::settings().DecimalSeparator, u'.');
-        const double d = text.toDouble(&ok);
-        if (!ok)
-            throw EConvertError(
-                QStringLiteral("'%1' is not a valid floating point value").arg(AsString()));
-        return d;
-    }
+    case TStorage::Bytes:
+        return parseFloat(AsString());
     case TStorage::Double:
         return v->d;
     default:
