@@ -8,6 +8,11 @@ class QWidget;
 
 namespace platform {
 
+// Placement saving for the whole program; a program that ends after a failed start turns it
+// off first, so that nothing is written on the way out.
+void setPlacementSavingEnabled(bool on);
+bool placementSavingEnabled();
+
 // Keeps a window's position, size and maximised state in a section of an INI file named after
 // the window: restored when the window is first shown, saved whenever it is hidden or closed
 // and when the placement is destroyed.
@@ -32,6 +37,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void saveQuietly();
     QWidget* m_window;
     QString m_iniPath;
     QString m_section;

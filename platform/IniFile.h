@@ -39,6 +39,9 @@ public:
     void DeleteKey(const QString& section, const QString& key);
 
 private:
+    QStringList loadForWriting() const;
+    void save(const QStringList& lines) const;
+    EIniFileException writeError() const;
     QString m_path;
 };
 

@@ -9,7 +9,7 @@ namespace platform {
 QString programFolder();
 // The program folder followed by a relative path written with "/" ("Agenda/Agenda.dat").
 QString programPath(const QString& relative);
-// Tests point the programs at a folder of their own.
+// Tests point the programs at a folder of their own; an empty folder means the executable's.
 void setProgramFolder(const QString& folder);
 
 // Creates one folder level when it is missing; false when it cannot be made.

@@ -19,7 +19,11 @@ public:
     ~TSingleInstance();
     // True when this process is the only instance (and now holds the lock).
     bool acquire();
+    // Gives the lock up (the destructor does it too).
+    void release();
     QString lockPath() const;
+    // The local socket's full name, beside the lock.
+    QString serverName() const;
 
 private:
     QString m_key;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QObject>
 #include <QIcon>
+#include <QObject>
 
 class QMenu;
 class QSystemTrayIcon;
@@ -35,6 +35,7 @@ private:
     QWidget* m_owner;
     QMenu* m_menu;
     QSystemTrayIcon* m_tray = nullptr;
+    bool m_wasMaximized = false;
 };
 
 } // namespace platform
