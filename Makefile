@@ -12,7 +12,7 @@ deps:
 
 build: deps
 	cmake -S . -B $(RUN_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	      -DTARVO_PROGRAM_DIR=$(PROGRAM)
+	      -DTARVO_PROGRAM_DIR=$(PROGRAM) -DTARVO_GUI=ON
 	cmake --build $(RUN_DIR)
 
 run: build
@@ -20,7 +20,7 @@ run: build
 
 test: deps
 	cmake -S . -B $(TEST_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug \
-	      -DTARVO_SANITIZE=ON -DTARVO_TESTS=ON
+	      -DTARVO_SANITIZE=ON -DTARVO_TESTS=ON -DTARVO_GUI=ON
 	cmake --build $(TEST_DIR)
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(TEST_DIR) --output-on-failure -j $$(nproc)
 
