@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <vector>
 
+class QPainter;
+
 namespace platform {
 
 // A list of sections: each has a caption, a small image, a background colour and detail
@@ -68,6 +70,8 @@ public:
     // (an empty rectangle when the section is scrolled out of sight or does not exist).
     QRect SectionRect(int index) const;
     QRect NodeRect(int index) const;
+    // The line of one detail of an expanded section, the list's whole width; empty as above.
+    QRect DetailRect(int index, int detail) const;
 
 signals:
     void sectionClick(int index);
@@ -82,10 +86,19 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     struct Section;
     void relayout();
+    void paintSection(QPainter& painter, int index, const QRect& block) const;
+    int textLeft() const;
+    int captionTextTop(const Section& section) const;
+    bool onNode(int index, const QPoint& viewportPoint) const;
+    void setExpanded(int index, bool on);
+    void moveSelectionTo(int index);
+    void ensureVisible(int index, bool withDetails);
+    void pressAt(const QPoint& viewportPoint, bool doubleClick);
     std::vector<Section> m_sections;
     QList<QPixmap> m_images;
     int m_selected = -1;
@@ -98,6 +111,7 @@ private:
     int m_indent = 14;
     int m_imageSpacing = 8;
     int m_contentHeight = 0;
+    int m_layoutWidth = -1;
 };
 
 } // namespace platform

@@ -31,7 +31,11 @@ public:
     void AppendLine(int day, const QString& text);
     QStringList Lines(int day) const;
 
-    void SetTextColor(const QColor& colour) { m_textCellColour = colour; }
+    void SetTextColor(const QColor& colour)
+    {
+        m_textCellColour = colour;
+        update();
+    }
     QColor TextColor() const { return m_textCellColour; }
 
     // The day under a point, or an invalid date outside the month's days.
@@ -41,6 +45,7 @@ public:
     QDate ClickedDate() const { return m_clicked; }
 
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 signals:
     void dblClick();
@@ -51,6 +56,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    int headerHeight() const;
+    QRect cellRect(int row, int column) const; // row 0: the weekday names
     int m_year;
     int m_month;
     std::array<QStringList, 31> m_lines;
