@@ -28,6 +28,7 @@ bench: deps
 	cmake -S . -B $(BENCH_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DTARVO_BENCH=ON
 	cmake --build $(BENCH_DIR)
 	$(BENCH_DIR)/bench/tarvo-bench
+	$(BENCH_DIR)/bench/tarvo-bench-gui
 
 clean:
 	rm -rf build

@@ -90,7 +90,12 @@ protected:
 
 private:
     struct Section;
+    // Marks the layout out of date; it is redone once, when next needed (a paint, a hit test
+    // or the next turn of the event loop), so filling a list costs one layout, not one per
+    // section added.
     void relayout();
+    void ensureLayout() const;
+    void doLayout();
     void paintSection(QPainter& painter, int index, const QRect& block) const;
     int textLeft() const;
     int captionTextTop(const Section& section) const;
@@ -112,6 +117,8 @@ private:
     int m_imageSpacing = 8;
     int m_contentHeight = 0;
     int m_layoutWidth = -1;
+    bool m_layoutDirty = true;
+    bool m_layoutQueued = false;
 };
 
 } // namespace platform

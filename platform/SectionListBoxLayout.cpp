@@ -46,6 +46,29 @@ int TSectionListBox::captionTextTop(const Section& section) const
 
 void TSectionListBox::relayout()
 {
+    m_layoutDirty = true;
+    viewport()->update();
+    if (!m_layoutQueued) {
+        m_layoutQueued = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_layoutQueued = false;
+                ensureLayout();
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void TSectionListBox::ensureLayout() const
+{
+    if (m_layoutDirty)
+        const_cast<TSectionListBox*>(this)->doLayout();
+}
+
+void TSectionListBox::doLayout()
+{
+    m_layoutDirty = false;
     const int width = viewport()->width();
     const int textWidth = std::max(20, width - textLeft() - RightMargin);
     m_layoutWidth = width;
@@ -85,6 +108,7 @@ void TSectionListBox::relayout()
 void TSectionListBox::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
+    ensureLayout();
     if (viewport()->width() != m_layoutWidth) {
         relayout();
     } else {
@@ -105,6 +129,7 @@ void TSectionListBox::ensureVisible(int index, bool withDetails)
 {
     if (index < 0 || index >= SectionCount())
         return;
+    ensureLayout();
     const Section& section = m_sections[index];
     QScrollBar* bar = verticalScrollBar();
     const int bottom = section.top + (withDetails ? section.height : section.captionHeight);
@@ -118,6 +143,7 @@ TSectionListBox::THit TSectionListBox::SectionAt(const QPoint& point) const
 {
     if (!viewport()->rect().contains(point))
         return {};
+    ensureLayout();
     const int y = point.y() + verticalScrollBar()->value();
     for (int i = 0; i < SectionCount(); ++i) {
         const Section& section = m_sections[i];
@@ -145,6 +171,7 @@ QRect TSectionListBox::SectionRect(int index) const
 {
     if (index < 0 || index >= SectionCount())
         return {};
+    ensureLayout();
     const Section& section = m_sections[index];
     const QRect rect(0, section.top - verticalScrollBar()->value(), viewport()->width(),
                      section.captionHeight);
@@ -164,6 +191,7 @@ QRect TSectionListBox::DetailRect(int index, int detail) const
 {
     if (index < 0 || index >= SectionCount())
         return {};
+    ensureLayout();
     const Section& section = m_sections[index];
     if (detail < 0 || detail >= int(section.detailTops.size()))
         return {};
@@ -174,6 +202,7 @@ QRect TSectionListBox::DetailRect(int index, int detail) const
 
 void TSectionListBox::paintEvent(QPaintEvent* event)
 {
+    ensureLayout();
     QPainter painter(viewport());
     painter.fillRect(event->rect(), palette().color(QPalette::Base));
     const int scroll = verticalScrollBar()->value();

@@ -4,6 +4,9 @@
 #include "ProgramFolder.h"
 #include "SingleInstance.h"
 
+#include <QLibraryInfo>
+#include <QTranslator>
+
 int main(int argc, char** argv)
 {
     TApplicationTarvo app(argc, argv);
@@ -13,6 +16,12 @@ int main(int argc, char** argv)
     // The program ends when the user says so, not when its last window hides into the tray.
     QApplication::setQuitOnLastWindowClosed(false);
     platform::setProgramFolder(QCoreApplication::applicationDirPath());
+    // Qt's own texts (message box buttons, file dialogs, the date picker's calendar) in
+    // Italian, like the rest of the organiser; without the translation they stay in English.
+    QTranslator traduzioneQt;
+    if (traduzioneQt.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
+                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&traduzioneQt);
 
     platform::TSingleInstance istanza(QStringLiteral("Tarvo"));
     if (!istanza.acquire()) {

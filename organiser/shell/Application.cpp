@@ -8,6 +8,7 @@
 #include "Impostazionimail.h"
 #include "Log.h"
 #include "Main.h"
+#include "MainPanels.h"
 #include "MessageBox.h"
 #include "Nuovacategoria.h"
 #include "Nuovarubrica.h"
@@ -16,6 +17,7 @@
 #include "Puliziaagenda.h"
 #include "Rubrica.h"
 #include "Supporto.h"
+#include "VisteAgenda.h"
 
 #include <QApplication>
 #include <vector>
@@ -68,6 +70,7 @@ void TApplicazione::creaTutto()
     auto& f = m_finestre->finestre;
     if (!crea(f, m_forms, m_forms.FormMainTarvo, nullptr))
         return;
+    installaAgenda();
     // The other windows belong to the main window, so that they stay above it and centre on
     // it; they are still destroyed here, before it.
     QWidget* main = m_forms.FormMainTarvo;
@@ -94,6 +97,15 @@ void TApplicazione::creaTutto()
     if (!crea(f, m_forms, m_forms.FormPromemoria, main))
         return;
     crea(f, m_forms, m_forms.FormPuliziaAgenda, main);
+}
+
+// The agenda fills the main window's panels and answers its views, tool bar and tray.
+void TApplicazione::installaAgenda()
+{
+    TFormMainTarvo* main = m_forms.FormMainTarvo;
+    auto viste = std::make_unique<TVisteAgenda>(m_forms, *main->AreaAgenda());
+    viste->setAgganci({[main] { main->SalvaAgenda(); }, [main] { main->Btn1GClick(); }});
+    main->setAgendaViews(std::move(viste));
 }
 
 TApplicazione::~TApplicazione()

@@ -22,6 +22,7 @@ public:
 
 private:
     void creaTutto();
+    void installaAgenda();
     struct Finestre;
     TForms m_forms;
     std::unique_ptr<Finestre> m_finestre;

@@ -34,7 +34,8 @@
 using namespace platform;
 
 TFormMainTarvo::TFormMainTarvo(TForms& forms, QWidget* parent)
-    : QMainWindow(parent), m_forms(forms), m_viste(std::make_unique<IAgendaViews>())
+    : QMainWindow(parent), m_forms(forms), m_viste(std::make_unique<IAgendaViews>()),
+      m_saveDialog(QStringLiteral("File CSV (*.csv)|*.CSV|Tutti i file (*.*)|*.*"))
 {
     setObjectName(QStringLiteral("FormMainTarvo"));
     setWindowTitle(QStringLiteral("Tarvo"));
@@ -100,6 +101,13 @@ void TFormMainTarvo::collegaComandi()
     connect(m_pulsanti->Btn1G(), &QToolButton::clicked, this, &TFormMainTarvo::Btn1GClick);
     connect(m_pulsanti->Btn7G(), &QToolButton::clicked, this, &TFormMainTarvo::Btn7GClick);
     connect(m_pulsanti->Btn1M(), &QToolButton::clicked, this, &TFormMainTarvo::Btn1MClick);
+    connect(m_pulsanti->BtnEsportaCSV(), &QToolButton::clicked, this, [this] {
+        try {
+            BtnEsportaCSVClick();
+        } catch (const std::exception& e) {
+            showException(e, this);
+        }
+    });
     connect(m_pulsanti->BtnUpdater(), &QToolButton::clicked, this,
             &TFormMainTarvo::BtnUpdaterClick);
     connect(m_pulsanti->Clock(), &TRxClock::alarm, this,
@@ -304,6 +312,32 @@ void TFormMainTarvo::Btn1MClick()
 {
     mostraVista(TVista::Mese);
     m_viste->Btn1MClick();
+}
+
+namespace {
+
+// Whether the file name part of a path has an extension (a point anywhere in it).
+bool haEstensione(const QString& path)
+{
+    const qsizetype separatore = qMax(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
+    return path.lastIndexOf(u'.') > separatore;
+}
+
+} // namespace
+
+void TFormMainTarvo::BtnEsportaCSVClick()
+{
+    if (!m_saveDialog.executeSave(this))
+        return;
+    // The extension of each filter, by position: "File CSV (*.csv)", "Tutti i file (*.*)".
+    const QString estensione = m_saveDialog.filterIndex() == 1 ? QStringLiteral("csv") : QString();
+    QString nome = m_saveDialog.fileName();
+    if (!haEstensione(nome) && !estensione.isEmpty()) {
+        nome += u'.' + estensione;
+        m_saveDialog.setFileName(nome);
+    }
+    TDC& dc = *m_forms.DC;
+    dc.TabellaAgenda.SaveToFileViaFormat(nome, &dc.SaveFormatCSV);
 }
 
 void TFormMainTarvo::BtnCategorieClick()

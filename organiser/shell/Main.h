@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AgendaViews.h"
+#include "FileDialog.h"
 #include "Forms.h"
 #include "MainMenu.h"
 
@@ -56,6 +57,10 @@ public:
     void Btn1GClick();
     void Btn7GClick();
     void Btn1MClick();
+    // Writes every appointment to a CSV file chosen in SaveDialog.
+    void BtnEsportaCSVClick();
+    // The export's save dialog, kept for the window's life with the last name and filter.
+    platform::FileDialog& SaveDialog() { return m_saveDialog; }
     void BtnCategorieClick();
     void BtnRubricaClick();
     void PopupPuliziaAgendaClick();
@@ -84,6 +89,7 @@ private:
     platform::TCoolTrayIcon* m_trayIcon;
     QAction* m_visualizzaAgenda;
     QAction* m_disabilitaAgenda;
+    platform::FileDialog m_saveDialog;
     bool m_primaVisualizzazione = true;
     bool m_agendaNonCaricata = false;
     bool m_uscitaRichiesta = false;

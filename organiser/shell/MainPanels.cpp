@@ -45,7 +45,7 @@ TAreaAgenda::TAreaAgenda(QWidget* parent) : QWidget(parent)
 
     // Left: calendar above today's appointments.
     m_sinistro = pannello(this, "PannelloSinistro");
-    m_sinistro->setFixedWidth(252);
+    m_sinistro->setFixedWidth(262);
     m_calendario =
         pannelloTitolato(m_sinistro, QStringLiteral("Calendario"),
                          QStringLiteral("PannelloCalendario"), QStringLiteral("Calendario"));
@@ -68,15 +68,13 @@ TAreaAgenda::TAreaAgenda(QWidget* parent) : QWidget(parent)
         pannelloTitolato(m_destro, QStringLiteral("Giornaliera"),
                          QStringLiteral("PannelloAgendaGiornaliera"), regional::dateToStr(oggi));
 
+    // The seven columns have no layout: the agenda gives each a seventh of the panel's width
+    // whenever the panel is resized.
     m_settimanale = pannello(m_destro, "PannelloAgendaSettimanale");
-    auto* settimanaLayout = new QHBoxLayout(m_settimanale);
-    settimanaLayout->setContentsMargins(0, 0, 0, 0);
-    settimanaLayout->setSpacing(3);
     for (int i = 0; i < 7; ++i) {
         const QString stem = QString::fromLatin1(NomiColonne[i]);
         m_colonne[i] = pannelloTitolato(m_settimanale, stem, QStringLiteral("Pannello") + stem,
                                         regional::dateToStr(oggi + i - 3));
-        settimanaLayout->addWidget(m_colonne[i], 1);
     }
 
     const QDate mese = datetime::toQDate(oggi);
