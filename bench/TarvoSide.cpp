@@ -1,7 +1,8 @@
 #include "TarvoSide.h"
 
+#include "Membinarystreamformat.h"
+#include "Memcsvstreamformat.h"
 #include "Memtable.h"
-#include "TableFormats.h"
 
 #include <random>
 
@@ -63,7 +64,6 @@ std::unique_ptr<TMemTable> makeTable(const Agenda& agenda)
 void save(TMemTable& table, const QString& path)
 {
     TBinaryStreamFormat format;
-    tableformats::configureSaveFormat(format);
     table.SaveToFileViaFormat(path, &format);
 }
 
@@ -71,7 +71,6 @@ std::unique_ptr<TMemTable> load(const QString& path)
 {
     auto t = std::make_unique<TMemTable>(QStringLiteral("TabellaAgenda"));
     TBinaryStreamFormat format;
-    tableformats::configureSaveFormat(format);
     t->LoadFromFileViaFormat(path, &format);
     return t;
 }

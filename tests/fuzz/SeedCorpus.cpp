@@ -1,7 +1,8 @@
 #include "SeedCorpus.h"
 
+#include "Membinarystreamformat.h"
+#include "Memcsvstreamformat.h"
 #include "Memtable.h"
-#include "TableFormats.h"
 
 #include <QBuffer>
 #include <bit>
@@ -15,7 +16,6 @@ QByteArray saveToBytes(TMemTable& table)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     TBinaryStreamFormat format;
-    tableformats::configureSaveFormat(format);
     table.SaveToStreamViaFormat(buffer, &format);
     return bytes;
 }

@@ -1,7 +1,8 @@
 #include "TableFileTarget.h"
 
+#include "Membinarystreamformat.h"
+#include "Memcsvstreamformat.h"
 #include "Memtable.h"
-#include "TableFormats.h"
 
 #include <QBuffer>
 #include <cstring>
@@ -14,7 +15,6 @@ QByteArray saveToBytes(TMemTable& table)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     TBinaryStreamFormat format;
-    tableformats::configureSaveFormat(format);
     table.SaveToStreamViaFormat(buffer, &format);
     return bytes;
 }
@@ -25,7 +25,6 @@ void loadFromBytes(TMemTable& table, const QByteArray& bytes)
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     TBinaryStreamFormat format;
-    tableformats::configureSaveFormat(format);
     table.LoadFromStreamViaFormat(buffer, &format);
 }
 

@@ -349,4 +349,50 @@ TEST_F(BinaryFormatWrite, WithoutAFormatNothingIsWritten)
                                "No format specified."));
 }
 
+// The programs and tools use the format objects as constructed: they must start with the
+// settings the organiser's data files and exports are written with.
+TEST(FormatObjects, StartWithTheOrganisersSettings)
+{
+    using Flag = TSaveLoadFlag TStreamFormatSettings::*;
+    const std::pair<const char*, Flag> flags[] = {
+        {"sfUsingIndex", &TStreamFormatSettings::sfUsingIndex},
+        {"sfData", &TStreamFormatSettings::sfData},
+        {"sfCalculated", &TStreamFormatSettings::sfCalculated},
+        {"sfLookup", &TStreamFormatSettings::sfLookup},
+        {"sfNonVisible", &TStreamFormatSettings::sfNonVisible},
+        {"sfBlobs", &TStreamFormatSettings::sfBlobs},
+        {"sfDef", &TStreamFormatSettings::sfDef},
+        {"sfIndexDef", &TStreamFormatSettings::sfIndexDef},
+        {"sfFiltered", &TStreamFormatSettings::sfFiltered},
+        {"sfIgnoreRange", &TStreamFormatSettings::sfIgnoreRange},
+        {"sfIgnoreMasterDetail", &TStreamFormatSettings::sfIgnoreMasterDetail},
+        {"sfDeltas", &TStreamFormatSettings::sfDeltas},
+        {"sfDontFilterDeltas", &TStreamFormatSettings::sfDontFilterDeltas},
+        {"sfAppend", &TStreamFormatSettings::sfAppend},
+        {"sfFieldKind", &TStreamFormatSettings::sfFieldKind},
+        {"sfFromStart", &TStreamFormatSettings::sfFromStart},
+        {"sfLocalFormat", &TStreamFormatSettings::sfLocalFormat},
+        {"sfQuoteOnlyStrings", &TStreamFormatSettings::sfQuoteOnlyStrings},
+        {"sfNoHeader", &TStreamFormatSettings::sfNoHeader},
+        {"sfPlaceHolders", &TStreamFormatSettings::sfPlaceHolders},
+    };
+    const TBinaryStreamFormat binary;
+    const TCSVStreamFormat csv;
+    const auto wantedBinary = makeSaveFormat();
+    const auto wantedCsv = makeCsvFormat();
+    for (const auto& [name, flag] : flags) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ((binary.Settings.*flag).Save, (wantedBinary->Settings.*flag).Save);
+        EXPECT_EQ((binary.Settings.*flag).Load, (wantedBinary->Settings.*flag).Load);
+        EXPECT_EQ((csv.Settings.*flag).Save, (wantedCsv->Settings.*flag).Save);
+        EXPECT_EQ((csv.Settings.*flag).Load, (wantedCsv->Settings.*flag).Load);
+    }
+    EXPECT_EQ(binary.BufferSize(), 16384);
+    EXPECT_EQ(csv.CSVQuote, wantedCsv->CSVQuote);
+    EXPECT_EQ(csv.CSVFieldDelimiter, wantedCsv->CSVFieldDelimiter);
+    EXPECT_EQ(csv.CSVRecordDelimiter, wantedCsv->CSVRecordDelimiter);
+    EXPECT_EQ(csv.CSVTrueString, wantedCsv->CSVTrueString);
+    EXPECT_EQ(csv.CSVFalseString, wantedCsv->CSVFalseString);
+}
+
 } // namespace

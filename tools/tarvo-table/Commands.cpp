@@ -1,8 +1,9 @@
 #include "Commands.h"
 
 #include "JsonDump.h"
+#include "Membinarystreamformat.h"
+#include "Memcsvstreamformat.h"
 #include "Memtable.h"
-#include "TableFormats.h"
 
 #include <QFileInfo>
 #include <cstdio>
@@ -16,7 +17,6 @@ std::unique_ptr<TMemTable> loadTable(const QString& path)
 {
     auto table = std::make_unique<TMemTable>(QFileInfo(path).completeBaseName());
     TBinaryStreamFormat format;
-    tableformats::configureSaveFormat(format);
     table->LoadFromFileViaFormat(path, &format);
     return table;
 }
@@ -39,7 +39,6 @@ void resaveTable(const QString& in, const QString& out)
 {
     const auto table = loadTable(in);
     TBinaryStreamFormat format;
-    tableformats::configureSaveFormat(format);
     table->SaveToFileViaFormat(out, &format);
 }
 
@@ -47,6 +46,5 @@ void exportCsv(const QString& in, const QString& out)
 {
     const auto table = loadTable(in);
     TCSVStreamFormat format;
-    tableformats::configureSaveFormatCSV(format);
     table->SaveToFileViaFormat(out, &format);
 }
